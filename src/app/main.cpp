@@ -1,0 +1,88 @@
+// Quorvell: a small desktop time assistant.
+
+#include "app/EndSignals.h"
+#include "app/Fonts.h"
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
+#include "assets/Assets.h"
+#include "common/Clock.h"
+#include "common/Codec.h"
+#include "common/ProgramState.h"
+#include "common/QtDialogs.h"
+#include "common/Services.h"
+#include "power/PowerService.h"
+#include "power/SoundPlayer.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+#ifndef QUORVELL_SKIN_DEFAULT_PATH
+#define QUORVELL_SKIN_DEFAULT_PATH ""
+#endif
+#ifndef QUORVELL_SYSTEM_LIBRARY_DIR
+#define QUORVELL_SYSTEM_LIBRARY_DIR ""
+#endif
+
+namespace {
+
+// Until the power and sound services of this platform are in place, requests are refused
+// and the ringtone is silent.
+class RefusingPowerService final : public PowerService {
+public:
+    bool performPowerAction(PowerMode) override { return false; }
+};
+
+class SilentSoundPlayer final : public SoundPlayer {
+public:
+    void playLooped(std::string_view) override {}
+    void stop() override {}
+};
+
+// Releases the program-wide state when main() returns, whichever way the program ended.
+class ReleaseAtEnd {
+public:
+    explicit ReleaseAtEnd(ProgramState& state) : state_(state) {}
+    ~ReleaseAtEnd() { state_.releaseGlobals(); }
+    ReleaseAtEnd(const ReleaseAtEnd&) = delete;
+    ReleaseAtEnd& operator=(const ReleaseAtEnd&) = delete;
+
+private:
+    ProgramState& state_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quorvell");
+    QApplication::setWindowIcon(programIcon());
+    installProgramFonts();
+
+    ProgramState state;
+    const ReleaseAtEnd release(state);
+
+    SystemClock clock;
+    QtDialogs dialogs;
+    RefusingPowerService power;
+    SilentSoundPlayer sound;
+    const ProgramPaths paths{
+        fromQt(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+        fromQt(QApplication::applicationDirPath()),
+        fromQt(QString::fromUtf8(QUORVELL_SYSTEM_LIBRARY_DIR)),
+        fromQt(QString::fromUtf8(QUORVELL_SKIN_DEFAULT_PATH)),
+    };
+    Services services{state, dialogs, clock, power, sound, paths,
+                      [] { QCoreApplication::exit(0); }};
+    const EndSignals endSignals(services.endProgram);
+
+    SplashWindow splash(state, dialogs, [&services] {
+        MainWindow window(services);
+        window.exec();
+        // Closing the main window, by Esc or the system's close, ends the program as its
+        // exit command does.
+        services.endProgram();
+    });
+
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,57 @@
+#include "calc/CalcPage.h"
+
+#include "common/FormLayout.h"
+#include "common/Services.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLineEdit* display(QWidget* parent, const char* name, int left, int top, int width, int height,
+                   Qt::Alignment alignment) {
+    auto* box = placeControl(new QLineEdit(parent), name, left, top, width, height);
+    box->setReadOnly(true);
+    box->setAlignment(alignment | Qt::AlignVCenter);
+    return box;
+}
+
+} // namespace
+
+CalcPage::CalcPage(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    setObjectName("简单计算");
+    编辑框符号 = display(this, "编辑框符号", 10, 30, 190, 35, Qt::AlignHCenter);
+    编辑框5 = display(this, "编辑框5", 200, 30, 130, 35, Qt::AlignRight);
+
+    struct Key {
+        QPushButton** control;
+        const char* name;
+        const char* caption;
+    };
+    // Five columns, one row per line of the form.
+    const Key rows[4][5] = {
+        {{&数字1, "数字1", "1"}, {&数字2, "数字2", "2"}, {&数字3, "数字3", "3"},
+         {&数字4, "数字4", "4"}, {&数字5, "数字5", "5"}},
+        {{&数字6, "数字6", "6"}, {&数字7, "数字7", "7"}, {&数字8, "数字8", "8"},
+         {&数字9, "数字9", "9"}, {&数字0, "数字0", "0"}},
+        {{&按钮加, "按钮加", "+"}, {&按钮减, "按钮减", "-"}, {&按钮乘, "按钮乘", "*"},
+         {&按钮除, "按钮除", "/"}, {&数字正负, "数字正负", "+/-"}},
+        {{&数字点, "数字点", "."}, {&数字次方, "数字次方", "^幂"}, {&按钮正弦, "按钮正弦", "sinX"},
+         {&按钮余弦, "按钮余弦", "cosX"}, {&按钮删除, "按钮删除", "C"}},
+    };
+    const int lefts[5] = {10, 75, 140, 205, 270};
+    const int tops[4] = {80, 115, 150, 185};
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            const Key& key = rows[row][column];
+            *key.control = placeControl(new QPushButton(QString::fromUtf8(key.caption), this),
+                                        key.name, lefts[column], tops[row], 60, 30);
+        }
+    }
+    按钮等于 = placeControl(new QPushButton(QString::fromUtf8("＝"), this), "按钮等于", 10, 220,
+                           60, 30);
+    编辑框结果 = display(this, "编辑框结果", 75, 220, 255, 30, Qt::AlignLeft);
+}
+
+void CalcPage::startWithFirstOperand() {}
