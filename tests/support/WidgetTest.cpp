@@ -1,5 +1,7 @@
 #include "WidgetTest.h"
 
+#include "common/Codec.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -12,6 +14,10 @@ void WidgetTest::SetUp() {
     savedHome_ = qgetenv("HOME");
     qputenv("HOME", home_->path().toLocal8Bit());
     dialogs.clock = &clock;
+    services.paths.documentsDir = fromQt(documentsDir());
+    services.paths.programDir = fromQt(homeDir() + "/program");
+    services.paths.systemLibraryDir = fromQt(homeDir() + "/system");
+    services.paths.skinDefaultPath = fromQt(homeDir() + "/preferred/libSkinH_EL.so");
 
     // A real modal dialog in a test means something bypassed the dialogs interface; close it
     // and fail rather than wait for a click that never comes.

@@ -5,6 +5,9 @@
 
 #include "FakeClock.h"
 #include "FakeDialogs.h"
+#include "FakeServices.h"
+#include "common/ProgramState.h"
+#include "common/Services.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -24,6 +27,13 @@ protected:
 
     FakeClock clock;
     FakeDialogs dialogs;
+    FakePowerService power;
+    FakeSoundPlayer sound;
+    ProgramState state;
+    // Every page and window under test is given these; paths point into the temporary home.
+    // endProgram only counts its calls.
+    Services services{state, dialogs, clock, power, sound, {}, [this] { ++endProgramCalls; }};
+    int endProgramCalls = 0;
 
 private:
     std::unique_ptr<QTemporaryDir> home_;
