@@ -3,8 +3,8 @@
 #include "common/Codec.h"
 
 Text dateTimeText(const LocalDateTime& time) {
-    Text text = decimal(time.year) + "年"_gbk + decimal(time.month) + "月"_gbk +
-                decimal(time.day) + "日"_gbk;
+    Text text = decimal(time.year) + "年"_gbk + decimal(time.month) + "月"_gbk + decimal(time.day) +
+                "日"_gbk;
     if (time.second != 0) {
         text += decimal(time.hour) + "时"_gbk + decimal(time.minute) + "分"_gbk +
                 decimal(time.second) + "秒"_gbk;

@@ -74,7 +74,7 @@ void MainWindow::buildForm() {
     chatPage = new ChatPage(services_, 选择夹2);
     settingsPage = new SettingsPage(services_, 选择夹2);
     for (QWidget* page : std::initializer_list<QWidget*>{powerPage, batchPage, notesPage, calcPage,
-                                                        chatPage, settingsPage}) {
+                                                         chatPage, settingsPage}) {
         page->setAutoFillBackground(true);
         选择夹2->addTab(page, page->objectName());
     }
@@ -83,14 +83,16 @@ void MainWindow::buildForm() {
     图片框3 = pictureBox(图片框1, "图片框3", 60, 40, 440, 10, "strip.png");
     图片框3->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    PageButton** buttons[] = {&超级按钮1, &超级按钮2, &超级按钮3, &超级按钮5, &超级按钮6, &超级按钮4};
+    PageButton** buttons[] = {&超级按钮1, &超级按钮2, &超级按钮3,
+                              &超级按钮5, &超级按钮6, &超级按钮4};
     for (std::size_t i = 0; i < kPageButtons.size(); ++i) {
         const PageButtonSpec& spec = kPageButtons[i];
         // 超级按钮5 and 超级按钮6 stand on the window itself, the others on the background.
         QWidget* parent = spec.page == 3 || spec.page == 4 ? static_cast<QWidget*>(this) : 图片框1;
         *buttons[i] = placeControl(new PageButton(QString::fromUtf8(spec.caption), parent),
                                    spec.name, spec.left, 16, 50, 25);
-        connect(*buttons[i], &QPushButton::clicked, this, [this, page = spec.page] { showPage(page); });
+        connect(*buttons[i], &QPushButton::clicked, this,
+                [this, page = spec.page] { showPage(page); });
     }
 
     滑块 = pictureBox(图片框1, "滑块", 70, 40, 50, 3, "slider.png");
@@ -100,18 +102,18 @@ void MainWindow::buildForm() {
                                                assetPicture("minimise_hover.png"),
                                                QString::fromUtf8("最小化"), 图片框1),
                              "图形按钮1", 433, 8, 30, 30);
-    图形按钮2 = placeControl(new GraphicButton(assetPicture("close.png"),
-                                               assetPicture("close_hover.png"),
-                                               QString::fromUtf8("退出"), 图片框1),
-                             "图形按钮2", 469, 8, 30, 30);
-    图形按钮8 = placeControl(new GraphicButton(assetPicture("emblem.png"),
-                                               assetPicture("emblem_hover.png"),
-                                               QString::fromUtf8("时钟"), 图片框1),
-                             "图形按钮8", 0, 200, 60, 60);
-    图形按钮3 = placeControl(new GraphicButton(assetPicture("exit.png"),
-                                               assetPicture("exit_hover.png"),
-                                               QString::fromUtf8("询问后退出"), 图片框1),
-                             "图形按钮3", 0, 260, 60, 60);
+    图形按钮2 =
+        placeControl(new GraphicButton(assetPicture("close.png"), assetPicture("close_hover.png"),
+                                       QString::fromUtf8("退出"), 图片框1),
+                     "图形按钮2", 469, 8, 30, 30);
+    图形按钮8 =
+        placeControl(new GraphicButton(assetPicture("emblem.png"), assetPicture("emblem_hover.png"),
+                                       QString::fromUtf8("时钟"), 图片框1),
+                     "图形按钮8", 0, 200, 60, 60);
+    图形按钮3 =
+        placeControl(new GraphicButton(assetPicture("exit.png"), assetPicture("exit_hover.png"),
+                                       QString::fromUtf8("询问后退出"), 图片框1),
+                     "图形按钮3", 0, 260, 60, 60);
     connect(图形按钮1, &QAbstractButton::clicked, this, [this] { placeMinimised(*this); });
     connect(图形按钮2, &QAbstractButton::clicked, this, [this] { services_.endProgram(); });
     connect(图形按钮3, &QAbstractButton::clicked, this, &MainWindow::confirmExit);
@@ -198,8 +200,8 @@ void MainWindow::handleTrayEvent(TrayEvent type) {
 }
 
 void MainWindow::confirmExit() {
-    if (services_.dialogs.messageBox("真的要退出吗？"_gbk, "提示信息"_gbk, MessageStyle::OkCancel) ==
-        MessageAnswer::Ok) {
+    if (services_.dialogs.messageBox("真的要退出吗？"_gbk, "提示信息"_gbk,
+                                     MessageStyle::OkCancel) == MessageAnswer::Ok) {
         services_.endProgram();
     }
 }

@@ -10,8 +10,7 @@ constexpr int kFadeEnd = 253;
 int nextFadeLevel(int level);
 
 // Speed in pixels per tick of a dot whose left edge lies in band index × 28 … index × 28 + 27.
-constexpr std::array<int, 17> kDotSpeedTable = {6, 6, 6, 5, 4, 3, 2, 2, 2,
-                                                2, 3, 4, 5, 6, 6, 6, 6};
+constexpr std::array<int, 17> kDotSpeedTable = {6, 6, 6, 5, 4, 3, 2, 2, 2, 2, 3, 4, 5, 6, 6, 6, 6};
 
 // The window's width: a dot at or past it has left the window.
 constexpr int kDotTrackEnd = 448;

@@ -19,8 +19,8 @@ namespace {
 
 QLabel* fixedFontLabel(QWidget* parent, const char* name, const char* text, int left, int top,
                        int width, int height, int pixelSize, const QColor& colour) {
-    auto* label = placeControl(new QLabel(QString::fromUtf8(text), parent), name, left, top,
-                               width, height);
+    auto* label =
+        placeControl(new QLabel(QString::fromUtf8(text), parent), name, left, top, width, height);
     QFont font(QString::fromUtf8("微软雅黑"));
     font.setPixelSize(pixelSize);
     font.setWeight(QFont::Normal);
@@ -49,11 +49,11 @@ SplashWindow::SplashWindow(ProgramState& state, Dialogs& dialogs,
     ShapeBox** dots[] = {&外形框1, &外形框2, &外形框3, &外形框4, &外形框5};
     const char* names[] = {"外形框1", "外形框2", "外形框3", "外形框4", "外形框5"};
     for (int i = 0; i < 5; ++i) {
-        *dots[i] = placeControl(new ShapeBox(dotColour, this), names[i], kDotStartLefts[i], 172,
-                                8, 8);
+        *dots[i] =
+            placeControl(new ShapeBox(dotColour, this), names[i], kDotStartLefts[i], 172, 8, 8);
     }
     透明标签2 = fixedFontLabel(this, "透明标签2", "正在验证...", 16, 224, 424, 16, 15,
-                              QColor(255, 194, 193));
+                               QColor(255, 194, 193));
     透明标签1 = fixedFontLabel(this, "透明标签1", "LOVE YOU", 88, 72, 288, 78, 48, Qt::white);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -92,8 +92,8 @@ void SplashWindow::stepDotsOnce() {
 }
 
 void SplashWindow::showStatusTexts() {
-    for (const char* status : {"正在验证...", "正在启动...", "正在读取...", "正在初始化...",
-                               "准备就绪。"}) {
+    for (const char* status :
+         {"正在验证...", "正在启动...", "正在读取...", "正在初始化...", "准备就绪。"}) {
         透明标签2->setText(QString::fromUtf8(status));
         dialogs_.waitWithEvents(10);
     }

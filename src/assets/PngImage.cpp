@@ -20,8 +20,7 @@ QImage decodePng(QByteArrayView bytes) {
         png_image_free(&png);
         return {};
     }
-    QImage image(static_cast<int>(png.width), static_cast<int>(png.height),
-                 QImage::Format_ARGB32);
+    QImage image(static_cast<int>(png.width), static_cast<int>(png.height), QImage::Format_ARGB32);
     if (image.isNull() ||
         !png_image_finish_read(&png, nullptr, image.bits(),
                                static_cast<png_int_32>(image.bytesPerLine()), nullptr)) {
@@ -52,8 +51,7 @@ QList<IconImage> decodeIconFile(QByteArrayView bytes) {
     QList<IconImage> images;
     constexpr qsizetype headerSize = 6;
     constexpr qsizetype entrySize = 16;
-    if (bytes.size() < headerSize || readU16(bytes.data()) != 0 ||
-        readU16(bytes.data() + 2) != 1) {
+    if (bytes.size() < headerSize || readU16(bytes.data()) != 0 || readU16(bytes.data() + 2) != 1) {
         return images;
     }
     const int count = readU16(bytes.data() + 4);
@@ -73,10 +71,10 @@ QList<IconImage> decodeIconFile(QByteArrayView bytes) {
             continue;
         }
         IconImage icon;
-        icon.width = static_cast<unsigned char>(entry[0]) == 0 ? 256
-                                                               : static_cast<unsigned char>(entry[0]);
-        icon.height = static_cast<unsigned char>(entry[1]) == 0 ? 256
-                                                                : static_cast<unsigned char>(entry[1]);
+        icon.width =
+            static_cast<unsigned char>(entry[0]) == 0 ? 256 : static_cast<unsigned char>(entry[0]);
+        icon.height =
+            static_cast<unsigned char>(entry[1]) == 0 ? 256 : static_cast<unsigned char>(entry[1]);
         icon.bitsPerPixel = readU16(entry + 6);
         icon.image = decodePng(data);
         if (!icon.image.isNull()) {

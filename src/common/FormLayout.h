@@ -5,8 +5,9 @@
 #include <QString>
 #include <QWidget>
 
-template <class Control> Control* placeControl(Control* control, const char* name, int left,
-                                               int top, int width, int height) {
+template <class Control>
+Control* placeControl(Control* control, const char* name, int left, int top, int width,
+                      int height) {
     control->setObjectName(QString::fromUtf8(name));
     control->setGeometry(left, top, width, height);
     return control;

@@ -4,7 +4,9 @@
 #include <QTimer>
 
 namespace {
-std::int64_t monotonicMs() { return QDeadlineTimer::current(Qt::PreciseTimer).deadline(); }
+std::int64_t monotonicMs() {
+    return QDeadlineTimer::current(Qt::PreciseTimer).deadline();
+}
 } // namespace
 
 FormTimer::FormTimer(const QString& name, int periodMs, QObject* parent)

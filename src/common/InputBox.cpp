@@ -29,4 +29,6 @@ InputBox::InputBox(const QString& prompt, const QString& title, const QString& i
     setMinimumWidth(300);
 }
 
-QString InputBox::value() const { return entry_->text(); }
+QString InputBox::value() const {
+    return entry_->text();
+}

@@ -3,12 +3,12 @@
 #include "common/Codec.h"
 #include "common/InputBox.h"
 
-#include <QPushButton>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <memory>
@@ -112,8 +112,7 @@ int QtDialogs::messageBox(const Text& text, const Text& title, int style) {
     return answerOf(*box, buttons);
 }
 
-bool QtDialogs::inputBox(const Text& prompt, const Text& title, Text& value,
-                         const Text& initial) {
+bool QtDialogs::inputBox(const Text& prompt, const Text& title, Text& value, const Text& initial) {
     InputBox box(toQt(prompt), toQt(title.empty() ? "请输入："_gbk : title), toQt(initial));
     box.setWindowModality(Qt::ApplicationModal);
     if (box.exec() != QDialog::Accepted) {
@@ -164,4 +163,6 @@ void QtDialogs::waitWithEvents(int ms) {
     loop.exec();
 }
 
-void QtDialogs::pumpPendingMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtDialogs::pumpPendingMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}

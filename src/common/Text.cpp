@@ -12,10 +12,11 @@ std::size_t spaceAt(std::string_view text, std::size_t pos) {
     return text.substr(pos, 2) == kFullWidthSpace ? 2 : 0;
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool matchesAt(std::string_view text, std::size_t pos, std::string_view needle,
-               bool ignoreCase) {
+bool matchesAt(std::string_view text, std::size_t pos, std::string_view needle, bool ignoreCase) {
     if (pos + needle.size() > text.size()) {
         return false;
     }
@@ -134,4 +135,6 @@ Text replaceAll(std::string_view text, std::string_view from, std::string_view t
     return result;
 }
 
-Text decimal(long long value) { return std::to_string(value); }
+Text decimal(long long value) {
+    return std::to_string(value);
+}

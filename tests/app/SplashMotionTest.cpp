@@ -1,5 +1,5 @@
-#include "app/ClockLine.h"
 #include "app/SplashMotion.h"
+#include "app/ClockLine.h"
 #include "common/Codec.h"
 
 #include <gtest/gtest.h>

@@ -91,7 +91,8 @@ TEST_F(SplashWindowTest, StatusTextsStepThenTheMainWindowOpens) {
 TEST_F(SplashWindowTest, ChangedStatusTextOpensNothing) {
     splash.show();
     dialogs.duringCall = [&](const DialogCall& call) {
-        if (call.kind == DialogCall::Wait && splash.透明标签2->text() == QString::fromUtf8("准备就绪。")) {
+        if (call.kind == DialogCall::Wait &&
+            splash.透明标签2->text() == QString::fromUtf8("准备就绪。")) {
             splash.透明标签2->setText("x");
         }
     };

@@ -1,12 +1,14 @@
-#include "common/Codec.h"
 #include "common/Text.h"
+#include "common/Codec.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 // Test texts are written in UTF-8 and converted to GBK, as the program's literals are.
-Text g(const char* utf8) { return gbkFromUtf8(utf8); }
+Text g(const char* utf8) {
+    return gbkFromUtf8(utf8);
+}
 
 std::vector<Text> gs(std::initializer_list<const char*> parts) {
     std::vector<Text> result;
@@ -33,8 +35,7 @@ TEST_P(TrimTest, RemovesAsciiAndFullWidthSpaces) {
 INSTANTIATE_TEST_SUITE_P(
     Text, TrimTest,
     ::testing::Values(
-        TrimCase{"empty", "", "", ""},
-        TrimCase{"only_spaces", g("  　 "), "", ""},
+        TrimCase{"empty", "", "", ""}, TrimCase{"only_spaces", g("  　 "), "", ""},
         TrimCase{"ascii_both_ends", " a b ", "a b", "ab"},
         TrimCase{"full_width_both_ends", g("　中 文　"), g("中 文"), g("中文")},
         TrimCase{"tabs_and_breaks_stay", "\t a\r\n ", "\t a\r\n", "\ta\r\n"},
@@ -101,7 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FindCase{"start_zero_counts_as_one", "a;b", ";", 0, false, 2},
                       FindCase{"start_past_end", "a;b", ";", 9, false, -1},
                       FindCase{"counts_bytes", g("中文=x"), "=", 1, false, 5},
-                      FindCase{"never_on_trail_byte", "\xB0\x41" "A", "A", 1, false, 3},
+                      FindCase{"never_on_trail_byte",
+                               "\xB0\x41"
+                               "A",
+                               "A", 1, false, 3},
                       FindCase{"ignore_case_only_ascii", "\xB0\xC1", "\xB0\xE1", 1, true, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -123,17 +127,22 @@ TEST_P(ReplaceTest, ReplacesEveryOccurrence) {
 
 INSTANTIATE_TEST_SUITE_P(
     Text, ReplaceTest,
-    ::testing::Values(
-        ReplaceCase{"every_occurrence", "content-type: a\r\ncontent-type: b", "content-type",
-                    "Content-Type", false, "Content-Type: a\r\nContent-Type: b"},
-        ReplaceCase{"case_sensitive_leaves_other_case", "Content-type", "content-type", "X",
-                    false, "Content-type"},
-        ReplaceCase{"ignoring_case", "Set-Cookie: a; SET-COOKIE:b", "set-cookie:", "", true,
-                    " a; b"},
-        ReplaceCase{"replacement_not_searched_again", "aa", "a", "aa", false, "aaaa"},
-        ReplaceCase{"empty_from_unchanged", "abc", "", "x", false, "abc"},
-        ReplaceCase{"never_on_trail_byte", "\xB0\x41" "A", "A", "b", false, "\xB0\x41" "b"},
-        ReplaceCase{"to_empty", g("a　b"), g("　"), "", false, "ab"}),
+    ::testing::Values(ReplaceCase{"every_occurrence", "content-type: a\r\ncontent-type: b",
+                                  "content-type", "Content-Type", false,
+                                  "Content-Type: a\r\nContent-Type: b"},
+                      ReplaceCase{"case_sensitive_leaves_other_case", "Content-type",
+                                  "content-type", "X", false, "Content-type"},
+                      ReplaceCase{"ignoring_case", "Set-Cookie: a; SET-COOKIE:b", "set-cookie:", "",
+                                  true, " a; b"},
+                      ReplaceCase{"replacement_not_searched_again", "aa", "a", "aa", false, "aaaa"},
+                      ReplaceCase{"empty_from_unchanged", "abc", "", "x", false, "abc"},
+                      ReplaceCase{"never_on_trail_byte",
+                                  "\xB0\x41"
+                                  "A",
+                                  "A", "b", false,
+                                  "\xB0\x41"
+                                  "b"},
+                      ReplaceCase{"to_empty", g("a　b"), g("　"), "", false, "ab"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Text, DecimalHasNoLeadingZerosAndKeepsTheSign) {

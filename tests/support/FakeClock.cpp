@@ -2,7 +2,9 @@
 
 #include <chrono>
 
-FakeClock::FakeClock() { set(2019, 1, 26, 9, 5, 7); }
+FakeClock::FakeClock() {
+    set(2019, 1, 26, 9, 5, 7);
+}
 
 void FakeClock::set(int year, int month, int day, int hour, int minute, int second) {
     now_ = {year, month, day, hour, minute, second};

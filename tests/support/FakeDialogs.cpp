@@ -53,8 +53,8 @@ bool FakeDialogs::inputBox(const Text& prompt, const Text& title, Text& value, c
     return true;
 }
 
-int FakeDialogs::timedMessageBox(QWidget* owner, const Text& text, const Text& title,
-                                 int style, int timeoutMs) {
+int FakeDialogs::timedMessageBox(QWidget* owner, const Text& text, const Text& title, int style,
+                                 int timeoutMs) {
     record({DialogCall::Timed, text, title, style, timeoutMs, owner});
     if (timedAnswers.empty()) {
         if (clock) {
@@ -87,4 +87,6 @@ void FakeDialogs::waitWithEvents(int ms) {
     record({DialogCall::Wait, {}, {}, 0, ms, nullptr});
 }
 
-void FakeDialogs::pumpPendingMessages() { record({DialogCall::Pump, {}, {}, 0, 0, nullptr}); }
+void FakeDialogs::pumpPendingMessages() {
+    record({DialogCall::Pump, {}, {}, 0, 0, nullptr});
+}

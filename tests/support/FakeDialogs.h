@@ -24,9 +24,9 @@ struct DialogCall {
 class FakeDialogs final : public Dialogs {
 public:
     // Answers used in order; when a queue is empty the default below applies.
-    std::deque<int> messageAnswers;                // default MessageAnswer::Ok
-    std::deque<std::optional<Text>> inputAnswers;  // a text confirms, nullopt cancels (default)
-    std::deque<int> timedAnswers;                  // default TimedAnswer::TimedOut
+    std::deque<int> messageAnswers;                  // default MessageAnswer::Ok
+    std::deque<std::optional<Text>> inputAnswers;    // a text confirms, nullopt cancels (default)
+    std::deque<int> timedAnswers;                    // default TimedAnswer::TimedOut
     std::deque<std::optional<Text>> openFileAnswers; // a chosen file, or nullopt to cancel
 
     // Runs inside every wait and every box, as the events that a real wait would dispatch.

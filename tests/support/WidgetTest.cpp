@@ -32,9 +32,8 @@ void WidgetTest::SetUp() {
             }
         }
         if (modal) {
-            ADD_FAILURE() << "a modal dialog was left open: "
-                          << modal->windowTitle().toStdString() << " ("
-                          << modal->metaObject()->className() << ")";
+            ADD_FAILURE() << "a modal dialog was left open: " << modal->windowTitle().toStdString()
+                          << " (" << modal->metaObject()->className() << ")";
             if (auto* dialog = qobject_cast<QDialog*>(modal)) {
                 dialog->reject();
             } else {
@@ -55,6 +54,10 @@ void WidgetTest::TearDown() {
     home_.reset();
 }
 
-QString WidgetTest::homeDir() const { return home_->path(); }
+QString WidgetTest::homeDir() const {
+    return home_->path();
+}
 
-QString WidgetTest::documentsDir() const { return home_->path() + "/Documents"; }
+QString WidgetTest::documentsDir() const {
+    return home_->path() + "/Documents";
+}
