@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr int kDotTickMs = 10;
+
 QLabel* fixedFontLabel(QWidget* parent, const char* name, const char* text, int left, int top,
                        int width, int height, int pixelSize, const QColor& colour) {
     auto* label =
@@ -63,7 +65,7 @@ SplashWindow::SplashWindow(ProgramState& state, Dialogs& dialogs,
     }
 
     // Both timers run from loading on, visible or not.
-    时钟1 = new FormTimer("时钟1", 10, this);
+    时钟1 = new FormTimer("时钟1", kDotTickMs, this);
     _初始化时钟 = new FormTimer("_初始化时钟", 1, this);
     connect(时钟1, &FormTimer::tick, this, &SplashWindow::stepDotsOnce);
     connect(_初始化时钟, &FormTimer::tick, this, &SplashWindow::fadeTitle);
@@ -139,6 +141,19 @@ void SplashWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         firstActivated();
     }
+}
+
+// Nobody sees the dots of a hidden splash, so their timer rests while it is hidden (the
+// splash stays loaded for the whole run, and a timer ticking 100 times a second would be
+// the program's main idle cost); shown again, the dots go on from where they stood.
+void SplashWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    时钟1->setPeriod(kDotTickMs);
+}
+
+void SplashWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    时钟1->setPeriod(0);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {

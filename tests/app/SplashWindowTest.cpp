@@ -116,6 +116,17 @@ TEST_F(SplashWindowTest, DotTimerMovesTheShapeBoxes) {
     EXPECT_EQ(splash.外形框3->y(), 172) << "only the left edges change";
 }
 
+TEST_F(SplashWindowTest, DotsRestWhileTheSplashIsHiddenAndGoOnWhenShown) {
+    splash.show();
+    EXPECT_EQ(splash.时钟1->period(), 10);
+    splash.时钟1->fire();
+    splash.hide();
+    EXPECT_EQ(splash.时钟1->period(), 0);
+    splash.show();
+    EXPECT_EQ(splash.时钟1->period(), 10);
+    EXPECT_EQ(splash.dotLefts(), (DotLefts{266, 242, 218, 194, 170}));
+}
+
 TEST_F(SplashWindowTest, EscClosesTheSplash) {
     splash.show();
     QTest::keyClick(&splash, Qt::Key_Escape);
