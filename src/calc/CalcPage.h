@@ -1,6 +1,8 @@
 #pragma once
 // Page 3 "简单计算": the button calculator.
 
+#include "calc/Calculator.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -41,5 +43,8 @@ public:
     QLineEdit* 编辑框结果 = nullptr;
 
 private:
-    Services& services_;
+    // Writes the engine's three display texts into the read-only edit boxes.
+    void showDisplays();
+
+    Calculator calculator_;
 };
