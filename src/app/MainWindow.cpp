@@ -98,22 +98,26 @@ void MainWindow::buildForm() {
     滑块 = pictureBox(图片框1, "滑块", 70, 40, 50, 3, "slider.png");
     滑块->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    图形按钮1 = placeControl(new GraphicButton(assetPicture("minimise.png"),
-                                               assetPicture("minimise_hover.png"),
-                                               QString::fromUtf8("最小化"), 图片框1),
-                             "图形按钮1", 433, 8, 30, 30);
-    图形按钮2 =
-        placeControl(new GraphicButton(assetPicture("close.png"), assetPicture("close_hover.png"),
-                                       QString::fromUtf8("退出"), 图片框1),
-                     "图形按钮2", 469, 8, 30, 30);
-    图形按钮8 =
-        placeControl(new GraphicButton(assetPicture("emblem.png"), assetPicture("emblem_hover.png"),
-                                       QString::fromUtf8("时钟"), 图片框1),
-                     "图形按钮8", 0, 200, 60, 60);
-    图形按钮3 =
-        placeControl(new GraphicButton(assetPicture("exit.png"), assetPicture("exit_hover.png"),
-                                       QString::fromUtf8("询问后退出"), 图片框1),
-                     "图形按钮3", 0, 260, 60, 60);
+    struct Graphic {
+        GraphicButton** control;
+        const char* name;
+        const char* picture; // "<picture>.png" at rest, "<picture>_hover.png" under the mouse
+        const char* role;
+        int left, top, size;
+    };
+    const Graphic graphics[] = {
+        {&图形按钮1, "图形按钮1", "minimise", "最小化", 433, 8, 30},
+        {&图形按钮2, "图形按钮2", "close", "退出", 469, 8, 30},
+        {&图形按钮8, "图形按钮8", "emblem", "时钟", 0, 200, 60},
+        {&图形按钮3, "图形按钮3", "exit", "询问后退出", 0, 260, 60},
+    };
+    for (const Graphic& graphic : graphics) {
+        const QString picture = QString::fromUtf8(graphic.picture);
+        *graphic.control = placeControl(
+            new GraphicButton(assetPicture(picture + ".png"), assetPicture(picture + "_hover.png"),
+                              QString::fromUtf8(graphic.role), 图片框1),
+            graphic.name, graphic.left, graphic.top, graphic.size, graphic.size);
+    }
     connect(图形按钮1, &QAbstractButton::clicked, this, [this] { placeMinimised(*this); });
     connect(图形按钮2, &QAbstractButton::clicked, this, [this] { services_.endProgram(); });
     connect(图形按钮3, &QAbstractButton::clicked, this, &MainWindow::confirmExit);
