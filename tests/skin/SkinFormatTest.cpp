@@ -3,6 +3,7 @@
 #include "app/SkinSchemes.h"
 #include "assets/Assets.h"
 #include "skin/SkinChecksum.h"
+#include "skin/SkinPalette.h"
 
 #include <QColor>
 #include <QPalette>
@@ -249,19 +250,9 @@ std::string shippedBlob(const SkinSchemeSpec& scheme) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-// The palette a scheme gives, on top of an all-grey one, as the skin library builds it.
+// On an all-grey palette, so every colour a check reads comes from the scheme.
 QPalette paletteOf(const SkinScheme& scheme) {
-    QPalette palette(Qt::gray);
-    for (const SkinColour& entry : scheme.palette) {
-        const QColor colour(entry.red, entry.green, entry.blue, entry.alpha);
-        const auto role = static_cast<QPalette::ColorRole>(entry.role);
-        if (entry.group == static_cast<std::uint8_t>(SkinColourGroup::All)) {
-            palette.setColor(role, colour);
-        } else {
-            palette.setColor(static_cast<QPalette::ColorGroup>(entry.group), role, colour);
-        }
-    }
-    return palette;
+    return skinPalette(QPalette(Qt::gray), scheme);
 }
 
 class ShippedScheme : public ::testing::TestWithParam<SkinSchemeSpec> {};
