@@ -1,6 +1,7 @@
 #pragma once
 // Page 5 "其他设置": the window's opacity and the nine colour schemes.
 
+#include "app/SkinLibrary.h"
 #include "common/Text.h"
 
 #include <QWidget>
@@ -20,6 +21,12 @@ public:
     // from `preferred`, then hand it the scheme chosen so far.
     void locateSkinLibrary(const Text& preferred);
     void applyCurrentSkin();
+
+    // Click of 单选框1 … 单选框9: the scheme becomes skinData and is handed to the library,
+    // even when it is the scheme already in force.
+    void chooseScheme(int radio);
+    // Position change of 滑块条1: the main window's opacity and the caption above the slider.
+    void showWindowAlpha(int position);
 
     QLabel* 透明标签窗口 = nullptr;
     QSlider* 滑块条1 = nullptr;
@@ -45,4 +52,5 @@ public:
 
 private:
     Services& services_;
+    SkinLibrary skinLibrary_;
 };

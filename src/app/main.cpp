@@ -3,6 +3,7 @@
 #include "app/EndSignals.h"
 #include "app/Fonts.h"
 #include "app/MainWindow.h"
+#include "app/SkinLocation.h"
 #include "app/SplashWindow.h"
 #include "assets/Assets.h"
 #include "common/Clock.h"
@@ -74,6 +75,9 @@ int main(int argc, char** argv) {
     Services services{state, dialogs, clock, power, sound, paths,
                       [] { QCoreApplication::exit(0); }};
     const EndSignals endSignals(services.endProgram);
+    // Where the skin library lies is settled once before any window, with no preferred path;
+    // the main window settles it again with the built-in default.
+    locateSkinLibrary(state, paths, Text());
 
     SplashWindow splash(state, dialogs, [&services] {
         MainWindow window(services);
