@@ -233,6 +233,21 @@ TEST_F(NotesPageTest, PressFillsTheHitRecordAndSelectsThePressedRow) {
     EXPECT_EQ(state.pressedCellRectangle.bottom, cellRect.bottom());
 }
 
+// The frame follows the last pressed cell and leaves the cell pressed before.
+TEST_F(NotesPageTest, PressedCellIsFramedInBlack) {
+    showRows(numberedRows(3));
+    auto frameAt = [this](int row, int column) {
+        const QRect cellRect = list().visualRect(list().model()->index(row, column));
+        const QImage image = viewport().grab().toImage();
+        return image.pixelColor(cellRect.left(), cellRect.center().y()) == QColor(Qt::black);
+    };
+    QTest::mouseClick(&viewport(), Qt::LeftButton, {}, cellPoint(1, 1));
+    EXPECT_TRUE(frameAt(1, 1));
+    QTest::mouseClick(&viewport(), Qt::LeftButton, {}, cellPoint(2, 2));
+    EXPECT_FALSE(frameAt(1, 1));
+    EXPECT_TRUE(frameAt(2, 2));
+}
+
 TEST_F(NotesPageTest, DoubleClickBelowTheLastRowOpensNothing) {
     showRows(numberedRows(2));
     list().setCurrentItem(list().topLevelItem(1));
