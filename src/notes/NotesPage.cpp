@@ -26,6 +26,10 @@ QPoint rowCorner(const QTreeWidget& list, int row) {
             list.visualRect(list.model()->index(row, 0)).top()};
 }
 
+bool isEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 } // namespace
 
 NotesPage::NotesPage(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
@@ -250,13 +254,15 @@ bool NotesPage::eventFilter(QObject* watched, QEvent* event) {
                 editorLostFocus();
             }
             break;
-        case QEvent::KeyRelease: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        case QEvent::KeyPress:
+            // Enter belongs to the edit: passed on, it would reach the main window, a dialog,
+            // and press its default button.
+            return isEnterKey(static_cast<QKeyEvent*>(event)->key());
+        case QEvent::KeyRelease:
+            if (isEnterKey(static_cast<QKeyEvent*>(event)->key())) {
                 editorEnterReleased();
             }
             break;
-        }
         default:
             break;
         }

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -375,6 +376,33 @@ TEST_F(NotesPageTest, ALongCellSurvivesOpeningAndLeavingTheEditor) {
     doubleClickCell(0, 1);
     list().setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(cell(0, 1), longText);
+}
+
+// In the main window, a dialog, Enter would otherwise also press the window's default button.
+TEST_F(NotesPageTest, EnterInTheEditorOfTheMainWindowOnlyEndsTheEdit) {
+    putNotesFile(g("[自定义名称]\r\n0=标题，内容，\r\n"));
+    MainWindow window(services);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.showPage(2);
+    auto* defaultButton = new QPushButton(&window);
+    defaultButton->setDefault(true);
+    defaultButton->show();
+    QSignalSpy defaultClicks(defaultButton, &QPushButton::clicked);
+    QTreeWidget& notesList = *window.notesPage->超级列表框1;
+    QTest::mouseDClick(notesList.viewport(), Qt::LeftButton, {},
+                       notesList.visualRect(notesList.model()->index(0, 1)).center());
+    ASSERT_TRUE(window.notesPage->编辑框6->hasFocus());
+    QTest::keyClicks(window.notesPage->编辑框6, "x");
+    QTest::keyClick(window.notesPage->编辑框6, Qt::Key_Return);
+
+    EXPECT_EQ(defaultClicks.count(), 0);
+    EXPECT_EQ(window.选择夹2->currentIndex(), 2);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(fromQt(notesList.topLevelItem(0)->text(1)), "x");
+    EXPECT_TRUE(dialogs.boxes().empty());
+    EXPECT_EQ(endProgramCalls, 0);
 }
 
 // The unseen editor is not a stop of the Tab key, so tabbing around writes into no cell.
