@@ -20,7 +20,8 @@ bool canOwn(const QWidget& widget) {
     return widget.isVisible() && type != Qt::Popup && type != Qt::ToolTip;
 }
 
-// In the order in which the application lists its top-level windows.
+// Qt lists top-level windows newest first, which is how a desktop stacks them unless the user
+// rearranged them: the walk goes from the top down, as the platform's window walk does.
 QWidget* firstVisibleWindow() {
     const QWidgetList widgets = QApplication::topLevelWidgets();
     for (QWindow* window : QGuiApplication::topLevelWindows()) {

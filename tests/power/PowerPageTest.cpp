@@ -205,18 +205,44 @@ TEST_F(PowerPageTest, FailedTimedRequestIsNotReportedAndComesAgainTheNextDay) {
     EXPECT_EQ(dialogs.boxes().size(), boxesAfterArming);
 }
 
-TEST_F(PowerPageTest, PowerListsFollowTheClockUntilTheFirstPick) {
-    clock.setTime(13, 14, 15);
-    page->时钟7->fire();
-    EXPECT_EQ(page->组合框时->currentIndex(), 13);
-    EXPECT_EQ(page->组合框分->currentIndex(), 14);
-    EXPECT_EQ(page->组合框秒->currentIndex(), 15);
+// Each group of three lists follows the clock on its own timer until the user picks an item
+// in one of them; the other group keeps following.
+struct FollowCase {
+    const char* name;
+    bool alarmLists;
+};
 
-    QTest::keyClick(page->组合框分, Qt::Key_Down); // the user picks 15 minutes
-    EXPECT_EQ(page->时钟7->period(), 0);
-    EXPECT_EQ(page->时钟6->period(), 1000); // the alarm lists keep following
-    EXPECT_EQ(page->组合框分->currentData().toInt(), 15);
+class FollowTest : public PowerPageTest, public ::testing::WithParamInterface<FollowCase> {
+protected:
+    bool alarm() const { return GetParam().alarmLists; }
+    QComboBox* hour() const { return alarm() ? page->组合框时1 : page->组合框时; }
+    QComboBox* minute() const { return alarm() ? page->组合框分1 : page->组合框分; }
+    QComboBox* second() const { return alarm() ? page->组合框秒1 : page->组合框秒; }
+    FormTimer* follower() const { return alarm() ? page->时钟6 : page->时钟7; }
+    FormTimer* otherFollower() const { return alarm() ? page->时钟7 : page->时钟6; }
+};
+
+TEST_P(FollowTest, ListsFollowTheClockUntilTheFirstPick) {
+    clock.setTime(13, 14, 15);
+    follower()->fire();
+    EXPECT_EQ(hour()->currentIndex(), 13);
+    EXPECT_EQ(minute()->currentIndex(), 14);
+    EXPECT_EQ(second()->currentIndex(), 15);
+    EXPECT_EQ(follower()->period(), 1000); // selecting by program is no pick
+
+    QTest::keyClick(minute(), Qt::Key_Down); // the user picks 15 minutes
+    EXPECT_EQ(follower()->period(), 0);
+    EXPECT_EQ(otherFollower()->period(), 1000);
+    EXPECT_EQ(minute()->currentData().toInt(), 15);
+    clock.setTime(20, 0, 0);
+    otherFollower()->fire();
+    EXPECT_EQ(minute()->currentIndex(), 15);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lists, FollowTest,
+                         ::testing::Values(FollowCase{"power_lists", false},
+                                           FollowCase{"alarm_lists", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PowerPageTest, ArmingWhileFollowingArmsTheShownTimeWhichIsAlreadyPast) {
     clock.set(2019, 1, 26, 13, 14, 15);
@@ -399,15 +425,6 @@ TEST_F(AlarmTest, CancelInTheInputBoxKeepsThePreviousTextAndTheAlarmSet) {
     EXPECT_EQ(page->alarm().time(), (TimeOfDay{8, 0, 0}));
     EXPECT_EQ(page->时钟4->period(), 1000);
     EXPECT_EQ(state.alarmStatusText, g("铃声：8：0：0"));
-}
-
-TEST_F(AlarmTest, AlarmListsFollowTheClockUntilPickedAndThePowerListsAreLeftAlone) {
-    clock.setTime(21, 22, 23);
-    page->时钟6->fire();
-    EXPECT_EQ(page->组合框分1->currentIndex(), 22);
-    QTest::keyClick(page->组合框秒1, Qt::Key_Up);
-    EXPECT_EQ(page->时钟6->period(), 0);
-    EXPECT_EQ(page->时钟7->period(), 1000);
 }
 
 TEST_F(AlarmTest, SettingWhileFollowingSetsTheShownTimeFirstRingingNextDay) {
