@@ -10,9 +10,17 @@
 #include <QTest>
 #include <QUuid>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace {
 
 const QString kMockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
+
+// A helper process ends with the test, even when the test dies without cleaning up.
+void endWithTheTest(QProcess& process) {
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
 
 void stopProcess(QProcess& process) {
     if (process.state() == QProcess::NotRunning) {
@@ -54,6 +62,7 @@ PrivateBus::PrivateBus() {
             .arg(folder_.path())
             .toUtf8());
     file.close();
+    endWithTheTest(daemon_);
     daemon_.start(QStringLiteral(QUORVELL_DBUS_DAEMON),
                   {"--config-file=" + config, "--nofork", "--print-address=1"});
     const QDeadlineTimer deadline(10'000);
@@ -88,6 +97,7 @@ MockService::MockService(const PrivateBus& bus, const QStringList& dbusmockArgum
     environment.insert("DBUS_SYSTEM_BUS_ADDRESS", bus.address());
     environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
     process_.setProcessEnvironment(environment);
+    endWithTheTest(process_);
     process_.start(QStringLiteral(QUORVELL_SYSTEM_PYTHON),
                    QStringList{"-m", "dbusmock"} + dbusmockArguments);
     const QDeadlineTimer deadline(20'000);
