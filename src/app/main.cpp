@@ -11,10 +11,11 @@
 #include "common/ProgramState.h"
 #include "common/QtDialogs.h"
 #include "common/Services.h"
-#include "power/PowerService.h"
-#include "power/SoundPlayer.h"
+#include "power/LinuxPowerService.h"
+#include "power/QtSoundPlayer.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QStandardPaths>
 
 #ifndef QUORVELL_SKIN_DEFAULT_PATH
@@ -25,19 +26,6 @@
 #endif
 
 namespace {
-
-// Until the power and sound services of this platform are in place, requests are refused
-// and the ringtone is silent.
-class RefusingPowerService final : public PowerService {
-public:
-    bool performPowerAction(PowerMode) override { return false; }
-};
-
-class SilentSoundPlayer final : public SoundPlayer {
-public:
-    void playLooped(std::string_view) override {}
-    void stop() override {}
-};
 
 // Releases the program-wide state when main() returns, whichever way the program ended.
 class ReleaseAtEnd {
@@ -64,8 +52,8 @@ int main(int argc, char** argv) {
 
     SystemClock clock;
     QtDialogs dialogs;
-    RefusingPowerService power;
-    SilentSoundPlayer sound;
+    LinuxPowerService power(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
+    QtSoundPlayer sound;
     const ProgramPaths paths{
         fromQt(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
         fromQt(QApplication::applicationDirPath()),

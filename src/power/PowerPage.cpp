@@ -1,10 +1,15 @@
 #include "power/PowerPage.h"
 
+#include "common/Clock.h"
 #include "common/FormLayout.h"
 #include "common/FormTimer.h"
 #include "common/Services.h"
+#include "power/AlarmClock.h"
+#include "power/PowerSchedule.h"
+#include "power/ProcessWindow.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -31,13 +36,43 @@ QPushButton* button(QWidget* parent, const char* name, int left, int top, const 
                         25);
 }
 
+struct TimeLists {
+    QComboBox* hour;
+    QComboBox* minute;
+    QComboBox* second;
+};
+
+// The stored value of the selected item, -1 when none is selected.
+int selectedValue(const QComboBox* list) {
+    return list->currentIndex() < 0 ? -1 : list->currentData().toInt();
+}
+
+TimeOfDay readTime(const TimeLists& lists) {
+    return {selectedValue(lists.hour), selectedValue(lists.minute), selectedValue(lists.second)};
+}
+
+// Item index and stored value agree, so selecting by index shows and holds the time. Selecting
+// by program raises no item-selected event (only `activated`, a user's pick, does).
+void showTime(const TimeLists& lists, const LocalDateTime& now) {
+    lists.hour->setCurrentIndex(now.hour);
+    lists.minute->setCurrentIndex(now.minute);
+    lists.second->setCurrentIndex(now.second);
+}
+
+template <typename Handler>
+void onUserPick(const TimeLists& lists, QObject* context, Handler handler) {
+    for (QComboBox* list : {lists.hour, lists.minute, lists.second}) {
+        QObject::connect(list, &QComboBox::activated, context, handler);
+    }
+}
+
 } // namespace
 
-PowerPage::PowerPage(Services& services, QWidget* parent)
-    : QWidget(parent), services_(services) {
+PowerPage::PowerPage(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName("定时关机");
     分组框2 = placeControl(new QGroupBox(this), "分组框2", 0, 0, 500, 260);
-    标签5导航 = placeControl(new QLabel(QString::fromUtf8("当前："), this), "标签5导航", 2, 10, 435, 24);
+    标签5导航 =
+        placeControl(new QLabel(QString::fromUtf8("当前："), this), "标签5导航", 2, 10, 435, 24);
     按钮1 = button(this, "按钮1", 0, 40, "关机");
     按钮2 = button(this, "按钮2", 0, 72, "重启");
     按钮5 = button(this, "按钮5", 0, 104, "注销");
@@ -63,4 +98,48 @@ PowerPage::PowerPage(Services& services, QWidget* parent)
     时钟4 = new FormTimer("时钟4", 0, this);
     时钟6 = new FormTimer("时钟6", 1000, this);
     时钟7 = new FormTimer("时钟7", 1000, this);
+
+    const NoticeOwnerFinder findOwner = [&services] {
+        return findProcessWindow(QCoreApplication::applicationPid(), services.dialogs,
+                                 services.clock);
+    };
+    schedule_ = std::make_unique<PowerSchedule>(services, findOwner, *时钟2, *时钟3, *时钟7);
+    alarm_ = std::make_unique<AlarmClock>(services, findOwner, *时钟4, *时钟6);
+    bindPowerControls();
+    bindAlarmControls();
+}
+
+PowerPage::~PowerPage() = default;
+
+void PowerPage::bindPowerControls() {
+    const TimeLists lists{组合框时, 组合框分, 组合框秒};
+    // The lists show the time from the start rather than stand empty until the first tick.
+    showTime(lists, services_.clock.now());
+    connect(按钮1, &QPushButton::clicked, this,
+            [this] { schedule_->requestNow(PowerMode::ShutDown); });
+    connect(按钮2, &QPushButton::clicked, this,
+            [this] { schedule_->requestNow(PowerMode::Restart); });
+    connect(按钮5, &QPushButton::clicked, this,
+            [this] { schedule_->requestNow(PowerMode::LogOff); });
+    connect(按钮3, &QPushButton::clicked, this,
+            [this, lists] { schedule_->arm(PowerMode::ShutDown, readTime(lists)); });
+    connect(按钮4, &QPushButton::clicked, this,
+            [this, lists] { schedule_->arm(PowerMode::Restart, readTime(lists)); });
+    connect(时钟2, &FormTimer::tick, this, [this] { schedule_->check(PowerMode::ShutDown); });
+    connect(时钟3, &FormTimer::tick, this, [this] { schedule_->check(PowerMode::Restart); });
+    connect(时钟7, &FormTimer::tick, this,
+            [this, lists] { showTime(lists, services_.clock.now()); });
+    onUserPick(lists, this, [this] { schedule_->listPickedByUser(); });
+}
+
+void PowerPage::bindAlarmControls() {
+    const TimeLists lists{组合框时1, 组合框分1, 组合框秒1};
+    showTime(lists, services_.clock.now());
+    connect(按钮6, &QPushButton::clicked, this,
+            [this, lists] { alarm_->set([lists] { return readTime(lists); }); });
+    connect(按钮7, &QPushButton::clicked, this, [this] { alarm_->cancel(); });
+    connect(时钟4, &FormTimer::tick, this, [this] { alarm_->check(); });
+    connect(时钟6, &FormTimer::tick, this,
+            [this, lists] { showTime(lists, services_.clock.now()); });
+    onUserPick(lists, this, [this] { alarm_->listPickedByUser(); });
 }

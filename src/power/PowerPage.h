@@ -4,7 +4,11 @@
 
 #include <QWidget>
 
+#include <memory>
+
+class AlarmClock;
 class FormTimer;
+class PowerSchedule;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -15,6 +19,10 @@ class PowerPage : public QWidget {
     Q_OBJECT
 public:
     PowerPage(Services& services, QWidget* parent);
+    ~PowerPage() override;
+
+    PowerSchedule& schedule() { return *schedule_; }
+    AlarmClock& alarm() { return *alarm_; }
 
     QGroupBox* 分组框2 = nullptr;
     QLabel* 标签5导航 = nullptr; // the clock line, written by the main window
@@ -45,5 +53,10 @@ public:
     FormTimer* 时钟7 = nullptr; // power lists follow the clock
 
 private:
+    void bindPowerControls();
+    void bindAlarmControls();
+
     Services& services_;
+    std::unique_ptr<PowerSchedule> schedule_;
+    std::unique_ptr<AlarmClock> alarm_;
 };
