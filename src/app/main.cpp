@@ -5,6 +5,8 @@
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
 #include "assets/Assets.h"
+#include "chat/BuiltInChatbot.h"
+#include "chat/CurlGlobal.h"
 #include "common/Clock.h"
 #include "common/Codec.h"
 #include "common/ProgramState.h"
@@ -53,6 +55,8 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    // libcurl's global set-up comes before any thread exists and ends after the last request.
+    const CurlGlobal curl;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvell");
     QApplication::setWindowIcon(programIcon());
@@ -71,8 +75,14 @@ int main(int argc, char** argv) {
         fromQt(QString::fromUtf8(QUORVELL_SYSTEM_LIBRARY_DIR)),
         fromQt(QString::fromUtf8(QUORVELL_SKIN_DEFAULT_PATH)),
     };
-    Services services{state, dialogs, clock, power, sound, paths,
-                      [] { QCoreApplication::exit(0); }};
+    Services services{state,
+                      dialogs,
+                      clock,
+                      power,
+                      sound,
+                      paths,
+                      [] { QCoreApplication::exit(0); },
+                      builtInChatbotEndpoint()};
     const EndSignals endSignals(services.endProgram);
 
     SplashWindow splash(state, dialogs, [&services] {
