@@ -190,10 +190,11 @@ void CurlHttpRequest::setProxy(int setting, const Text& address) {
 }
 
 void CurlHttpRequest::open(const Text& method, const Text& url, bool asynchronous) {
-    if (asynchronous) {
+    // Only synchronous exchanges are offered.
+    opened_ = !asynchronous;
+    if (!opened_) {
         return;
     }
-    opened_ = true;
     method_ = utf8FromGbk(method);
     url_ = utf8FromGbk(url);
     headers_.clear();

@@ -1,5 +1,6 @@
 // The reference chatbot service of tools/ against the web request routine and the chat page.
 
+#include "ProcessLines.h"
 #include "WidgetTest.h"
 #include "chat/ChatPage.h"
 #include "chat/ChatText.h"
@@ -25,10 +26,10 @@ protected:
         service.start("python3", {QUORVELL_CHATBOT_SERVICE_SCRIPT, "--port", "0", "--api-key", kKey,
                                   "--api-secret", kSecret});
         ASSERT_TRUE(service.waitForStarted(5000));
-        ASSERT_TRUE(service.waitForReadyRead(10'000));
-        const QString line = QString::fromUtf8(service.readLine()).trimmed();
-        ASSERT_TRUE(line.startsWith("listening on http://")) << line.toStdString();
-        host = line.mid(QStringLiteral("listening on http://").size()).toStdString();
+        const std::string line = nextLineOf(service);
+        const std::string announcement = "listening on http://";
+        ASSERT_EQ(line.rfind(announcement, 0), 0u) << line;
+        host = line.substr(announcement.size());
     }
     void TearDown() override {
         service.terminate();
