@@ -32,7 +32,7 @@ mkdir -p "$top/out"
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $pid $xvfb 2>/dev/null || true; stop_chatbot' EXIT
+trap 'stop_chatbot; kill ${pid:-} $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 DISPLAY=$display "$program" &
 pid=$!
