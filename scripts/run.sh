@@ -7,8 +7,24 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh" default
 program="$top/build/bin/quorvell"
 
+# When the build asks a chatbot service on this machine (the default), the reference service
+# runs beside the program and stops with it.
+chatbot=""
+stop_chatbot() { if [[ -n $chatbot ]]; then kill "$chatbot" 2>/dev/null || true; fi; }
+cache="$top/build/CMakeCache.txt"
+setting() { sed -n "s/^$1:STRING=//p" "$cache"; }
+if [[ $(setting QUORVELL_CHATBOT_HOST) =~ ^(127\.0\.0\.1|localhost):([0-9]+)$ ]]; then
+    mkdir -p "$top/out"
+    python3 "$top/tools/chatbot_service.py" --port "${BASH_REMATCH[2]}" \
+        --api-key "$(setting QUORVELL_CHATBOT_API_KEY)" \
+        --api-secret "$(setting QUORVELL_CHATBOT_API_SECRET)" >"$top/out/chatbot-service.log" 2>&1 &
+    chatbot=$!
+fi
+
 if [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then
-    exec "$program"
+    trap stop_chatbot EXIT
+    "$program"
+    exit
 fi
 
 shot="$top/out/main-window.png"
@@ -16,7 +32,7 @@ mkdir -p "$top/out"
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $pid $xvfb 2>/dev/null || true' EXIT
+trap 'stop_chatbot; kill ${pid:-} $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 DISPLAY=$display "$program" &
 pid=$!

@@ -6,6 +6,8 @@
 #include "app/SkinLocation.h"
 #include "app/SplashWindow.h"
 #include "assets/Assets.h"
+#include "chat/BuiltInChatbot.h"
+#include "chat/CurlGlobal.h"
 #include "common/Clock.h"
 #include "common/Codec.h"
 #include "common/ProgramState.h"
@@ -42,6 +44,8 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    // libcurl's global set-up comes before any thread exists and ends after the last request.
+    const CurlGlobal curl;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quorvell");
     QApplication::setWindowIcon(programIcon());
@@ -60,8 +64,14 @@ int main(int argc, char** argv) {
         fromQt(QString::fromUtf8(QUORVELL_SYSTEM_LIBRARY_DIR)),
         fromQt(QString::fromUtf8(QUORVELL_SKIN_DEFAULT_PATH)),
     };
-    Services services{state, dialogs, clock, power, sound, paths,
-                      [] { QCoreApplication::exit(0); }};
+    Services services{state,
+                      dialogs,
+                      clock,
+                      power,
+                      sound,
+                      paths,
+                      [] { QCoreApplication::exit(0); },
+                      builtInChatbotEndpoint()};
     const EndSignals endSignals(services.endProgram);
     // Where the skin library lies is settled once before any window, with no preferred path;
     // the main window settles it again with the built-in default.

@@ -3,6 +3,7 @@
 // services, each behind a small interface. main() creates the real ones; tests pass fakes.
 
 #include "common/ProgramPaths.h"
+#include "common/Text.h"
 
 #include <functional>
 
@@ -11,6 +12,14 @@ class Dialogs;
 class PowerService;
 class ProgramState;
 class SoundPlayer;
+
+// The chatbot service the chat page asks: its host (with a port when not 80), API key and
+// API secret.
+struct ChatbotEndpoint {
+    Text host;
+    Text apiKey;
+    Text apiSecret;
+};
 
 struct Services {
     ProgramState& state;
@@ -21,4 +30,5 @@ struct Services {
     ProgramPaths paths;
     // Ends the program with exit code 0.
     std::function<void()> endProgram;
+    ChatbotEndpoint chatbot{};
 };
