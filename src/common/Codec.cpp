@@ -17,9 +17,3 @@ Text fromQt(const QString& text) {
 Text gbkFromUtf8(std::string_view utf8) {
     return fromQt(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
-
-Text strictGbkFromQt(const QString& text) {
-    QStringEncoder encoder("GBK");
-    const QByteArray bytes = encoder.encode(text);
-    return Text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}

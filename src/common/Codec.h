@@ -15,10 +15,6 @@ Text fromQt(const QString& text);
 // Converts UTF-8 (the encoding of the source files) to GBK.
 Text gbkFromUtf8(std::string_view utf8);
 
-// Converts with the GBK code page alone: a character with no GBK form becomes "?", as the
-// Windows conversion does.
-Text strictGbkFromQt(const QString& text);
-
 // A string literal of the source, converted to GBK once per literal: "提示："_gbk.
 template <std::size_t N> struct Utf8Literal {
     char bytes[N]{};
