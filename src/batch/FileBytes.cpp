@@ -2,21 +2,22 @@
 
 #include "batch/NativeName.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <algorithm>
 #include <utility>
 
 namespace {
 
+// An open regular file and its size when it was opened.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd = -1) : fd_(fd) {}
-    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    FileDescriptor() = default;
+    FileDescriptor(FileDescriptor&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)), size_(other.size_) {}
     FileDescriptor& operator=(FileDescriptor&&) = delete;
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -25,33 +26,31 @@ public:
             ::close(fd_);
         }
     }
+    // Opening without blocking makes a pipe with no partner fail at once instead of waiting;
+    // anything but a regular file is closed again and counts as not opened.
+    static FileDescriptor openRegular(const Text& path, int flags) {
+        FileDescriptor file;
+        const auto native = nativeName(path);
+        if (!native) {
+            return file;
+        }
+        file.fd_ = ::open(native->c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+        struct stat status {};
+        if (file.fd_ >= 0 && ::fstat(file.fd_, &status) == 0 && S_ISREG(status.st_mode)) {
+            file.size_ = static_cast<std::size_t>(status.st_size);
+            return file;
+        }
+        return FileDescriptor();
+    }
+
+    bool isOpen() const { return fd_ >= 0; }
     int get() const { return fd_; }
+    std::size_t size() const { return size_; }
 
 private:
-    int fd_;
+    int fd_ = -1;
+    std::size_t size_ = 0;
 };
-
-// The size of an open regular file, or -1 when it is something else.
-off_t regularFileSize(const FileDescriptor& file) {
-    struct stat status {};
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return -1;
-    }
-    return status.st_size;
-}
-
-// Opening without blocking makes a pipe with no partner fail at once instead of waiting.
-FileDescriptor openRegular(const Text& path, int flags) {
-    const auto native = nativeName(path);
-    if (!native) {
-        return FileDescriptor();
-    }
-    FileDescriptor file(::open(native->c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666));
-    if (regularFileSize(file) < 0) {
-        return FileDescriptor();
-    }
-    return file;
-}
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -68,22 +67,21 @@ bool writeAll(int fd, std::string_view bytes) {
 }
 
 bool writeFile(const Text& path, int flags, std::string_view bytes) {
-    const FileDescriptor file = openRegular(path, O_WRONLY | O_CREAT | flags);
-    return file.get() >= 0 && writeAll(file.get(), bytes);
+    const FileDescriptor file = FileDescriptor::openRegular(path, O_WRONLY | O_CREAT | flags);
+    return file.isOpen() && writeAll(file.get(), bytes);
 }
 
 } // namespace
 
 bool appendFileTextUpToNul(const Text& path, std::string& out) {
-    const FileDescriptor file = openRegular(path, O_RDONLY);
-    const off_t size = regularFileSize(file);
-    if (size < 0) {
+    const FileDescriptor file = FileDescriptor::openRegular(path, O_RDONLY);
+    if (!file.isOpen()) {
         return false;
     }
     const std::size_t start = out.size();
     // One byte more than the file's size, so a file that does not grow is read in one call
     // and its end confirmed by the next.
-    std::size_t chunk = static_cast<std::size_t>(size) + 1;
+    std::size_t chunk = file.size() + 1;
     for (;;) {
         const std::size_t used = out.size();
         out.resize(used + chunk);
