@@ -1,5 +1,6 @@
 #include "batch/BatchOperations.h"
 
+#include "FieldTexts.h"
 #include "TestFolder.h"
 #include "batch/FileBytes.h"
 #include "common/Codec.h"
@@ -7,18 +8,10 @@
 #include <QDir>
 #include <chrono>
 #include <gtest/gtest.h>
-#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-class FieldTexts final : public BatchFields {
-public:
-    Text read(BatchField field) override { return texts[field]; }
-    void write(BatchField field, const Text& text) override { texts[field] = text; }
-    std::map<BatchField, Text> texts;
-};
 
 class BatchOperations : public ::testing::Test {
 protected:

@@ -62,14 +62,12 @@ protected:
     }
 
     static bool dropData(QWidget* target, QMimeData& data) {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &enter);
         if (!enter.isAccepted()) {
             return false;
         }
-        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
-                           Qt::NoModifier);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &dropped);
         return dropped.isAccepted();
     }
@@ -98,21 +96,20 @@ struct RelabelCase {
 
 class Relabelling : public BatchPageTest, public ::testing::WithParamInterface<RelabelCase> {};
 
-INSTANTIATE_TEST_SUITE_P(
-    Items, Relabelling,
-    ::testing::Values(
-        RelabelCase{"rename", BatchOperation::RenameToSeries, "文件目录", "取前缀名", true, false},
-        RelabelCase{"extension", BatchOperation::ChangeExtension, "文件目录", "新扩展名", true,
-                    false},
-        RelabelCase{"generate", BatchOperation::GenerateFiles, "文件目录：", "生成数量", true,
-                    true},
-        RelabelCase{"delete", BatchOperation::DeleteFiles, "文件目录：", "取前缀名：", false,
-                    false},
-        RelabelCase{"merge", BatchOperation::MergeIntoSummary, "文件目录：", "取前缀名：", false,
-                    false},
-        RelabelCase{"split", BatchOperation::SplitLinesIntoFiles, "文件目录：", "取前缀名：",
-                    false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Items, Relabelling,
+                         ::testing::Values(RelabelCase{"rename", BatchOperation::RenameToSeries,
+                                                       "文件目录", "取前缀名", true, false},
+                                           RelabelCase{"extension", BatchOperation::ChangeExtension,
+                                                       "文件目录", "新扩展名", true, false},
+                                           RelabelCase{"generate", BatchOperation::GenerateFiles,
+                                                       "文件目录：", "生成数量", true, true},
+                                           RelabelCase{"delete", BatchOperation::DeleteFiles,
+                                                       "文件目录：", "取前缀名：", false, false},
+                                           RelabelCase{"merge", BatchOperation::MergeIntoSummary,
+                                                       "文件目录：", "取前缀名：", false, false},
+                                           RelabelCase{"split", BatchOperation::SplitLinesIntoFiles,
+                                                       "文件目录：", "取前缀名：", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // From the laid-out captions, the first tick after the choice relabels the page.
 TEST_P(Relabelling, firstTickFollowsTheChoice) {
@@ -189,11 +186,15 @@ INSTANTIATE_TEST_SUITE_P(
     Drops, Dropping,
     ::testing::Values(
         DropCase{"one_file", BatchOperation::RenameToSeries, {"a.txt"}, "<f>/"},
-        DropCase{"two_files", BatchOperation::RenameToSeries, {"a.txt", "sub/b.txt"},
+        DropCase{"two_files",
+                 BatchOperation::RenameToSeries,
+                 {"a.txt", "sub/b.txt"},
                  "<f>/a.txt\r\n<f>/sub/"},
         DropCase{"folder", BatchOperation::RenameToSeries, {"sub"}, "<f>/"},
         DropCase{"one_file_split", BatchOperation::SplitLinesIntoFiles, {"a.txt"}, "<f>/a.txt"},
-        DropCase{"two_files_split", BatchOperation::SplitLinesIntoFiles, {"a.txt", "sub/b.txt"},
+        DropCase{"two_files_split",
+                 BatchOperation::SplitLinesIntoFiles,
+                 {"a.txt", "sub/b.txt"},
                  "<f>/a.txt\r\n<f>/sub/b.txt\r\n"},
         DropCase{"folder_split", BatchOperation::SplitLinesIntoFiles, {"sub"}, "<f>/sub"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -208,8 +209,7 @@ TEST_P(Dropping, fillsTheFolderBoxFromWhereverItLands) {
     }
     const Text expected = replaceAll(GetParam().expected, "<f>", folder.path());
     choose(GetParam().operation);
-    const std::vector<QWidget*> targets = {page->编辑框3, page->进度条1, otherEditBox,
-                                           pageControl};
+    const std::vector<QWidget*> targets = {page->编辑框3, page->进度条1, otherEditBox, pageControl};
     for (QWidget* target : targets) {
         page->编辑框1->clear();
         EXPECT_TRUE(drop(target, paths)) << target->objectName().toStdString();

@@ -1,5 +1,6 @@
 #include "batch/LineSplitting.h"
 
+#include "FieldTexts.h"
 #include "TestFolder.h"
 #include "batch/BatchOperations.h"
 #include "common/Codec.h"
@@ -13,13 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-class FieldTexts final : public BatchFields {
-public:
-    Text read(BatchField field) override { return texts[field]; }
-    void write(BatchField field, const Text& text) override { texts[field] = text; }
-    std::map<BatchField, Text> texts;
-};
 
 using Names = std::vector<Text>;
 
