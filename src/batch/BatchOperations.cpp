@@ -9,7 +9,6 @@
 #include "batch/TextMarkers.h"
 #include "common/Codec.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <vector>
 
