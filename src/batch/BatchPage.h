@@ -1,8 +1,13 @@
 #pragma once
 // Page 1 "批量操作": batch file operations over one folder, with a progress bar.
 
-#include <QWidget>
+#include "common/Text.h"
 
+#include <QWidget>
+#include <memory>
+
+class DropTarget;
+class EditBoxFields;
 class FormTimer;
 class QComboBox;
 class QLabel;
@@ -15,6 +20,7 @@ class BatchPage : public QWidget {
     Q_OBJECT
 public:
     BatchPage(Services& services, QWidget* parent);
+    ~BatchPage() override;
 
     // Duties of the main window's creation: files dropped anywhere on `pageControl` arrive
     // here; the progress display starts hidden.
@@ -33,10 +39,26 @@ public:
     QPushButton* 按钮8 = nullptr;
     QLabel* 标签进度条 = nullptr;
     QProgressBar* 进度条1 = nullptr;
+    DropTarget* 拖放对象1 = nullptr;
 
     FormTimer* 时钟5 = nullptr; // relabels the page
     FormTimer* 时钟8 = nullptr; // hides the progress bar after a run
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void relabel();
+    void chooseFolderByDialog();
+    void fillFolderFromDrop(const QStringList& paths);
+    void runChosenOperation();
+    void hideProgressDisplay();
+
 private:
     Services& services_;
+    std::unique_ptr<EditBoxFields> fields_;
+    // 通用对话框1 opens on the file chosen last time.
+    Text dialogFileName_;
+    // Runs in progress: a run's listing lets events run, another click among them.
+    int runsInProgress_ = 0;
 };
