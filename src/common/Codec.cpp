@@ -4,8 +4,17 @@
 #include <QStringEncoder>
 
 QString toQt(std::string_view gbk) {
+    // The decoder holds back a sequence cut off at the end, waiting for bytes that never
+    // come. A line feed behind the text ends it: a cut sequence then shows as a replacement
+    // character, and the line feed itself is taken off again.
+    QByteArray bytes(gbk.data(), static_cast<qsizetype>(gbk.size()));
+    bytes.append('\n');
     QStringDecoder decoder("GB18030");
-    return decoder.decode(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
+    QString text = decoder.decode(bytes);
+    if (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    return text;
 }
 
 Text fromQt(const QString& text) {

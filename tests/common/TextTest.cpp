@@ -167,6 +167,9 @@ TEST(Codec, QtRoundTripKeepsCharactersOutsideGbk) {
 TEST(Codec, GbkBytesReadAsTheirCharacters) {
     EXPECT_EQ(toQt("\xD6\xD0\xCE\xC4"), QString::fromUtf8("中文"));
     EXPECT_EQ(toQt(""), QString());
+    EXPECT_EQ(toQt("a\x81"), QString::fromUtf8("a\uFFFD")) << "a lead byte at the end is kept";
+    EXPECT_EQ(toQt("\x81\x30\x81"), QString::fromUtf8("\uFFFD0\uFFFD")) << "a cut four-byte form";
+    EXPECT_EQ(toQt("a\r\n"), QString("a\r\n"));
 }
 
 } // namespace
