@@ -4,6 +4,8 @@
 
 PageButton::PageButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setFlat(true);
+    // A click shows its page; only the keyboard needs the focus ring.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
     QFont captionFont(QString::fromUtf8("楷体"));
     captionFont.setPixelSize(12);

@@ -22,6 +22,7 @@ SettingsPage::SettingsPage(Services& services, QWidget* parent)
     透明标签窗口 = placeControl(new QLabel(QString::fromUtf8("窗口透明数值："), this),
                                 "透明标签窗口", 5, 16, 280, 20);
     滑块条1 = placeControl(new QSlider(Qt::Horizontal, this), "滑块条1", -4, 48, 449, 28);
+    透明标签窗口->setBuddy(滑块条1);
     滑块条1->setRange(1, 100);
     滑块条1->setValue(1);
     滑块条1->setPageStep(5);

@@ -69,6 +69,13 @@ BatchPage::BatchPage(Services& services, QWidget* parent) : QWidget(parent), ser
     进度条1->setValue(0);
     进度条1->setTextVisible(false);
 
+    // Each caption names its box for a screen reader, whatever the caption reads now.
+    标签1->setBuddy(编辑框1);
+    标签2->setBuddy(编辑框2);
+    标签3->setBuddy(编辑框3);
+    标签4->setBuddy(编辑框4);
+    标签进度条->setBuddy(进度条1);
+
     拖放对象1 = new DropTarget(this);
     拖放对象1->setObjectName("拖放对象1");
     fields_ = std::make_unique<EditBoxFields>(编辑框1, 编辑框2, 编辑框3, 编辑框4);

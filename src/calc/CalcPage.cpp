@@ -67,6 +67,10 @@ CalcPage::CalcPage(Services& services, QWidget* parent)
     按钮等于 =
         placeControl(new QPushButton(QString::fromUtf8("＝"), this), "按钮等于", 10, 220, 60, 30);
     编辑框结果 = display(this, "编辑框结果", 75, 220, 255, 30, Qt::AlignLeft);
+    // The displays have no caption; a screen reader names them by their role.
+    编辑框符号->setAccessibleName(QString::fromUtf8("算式"));
+    编辑框5->setAccessibleName(QString::fromUtf8("输入"));
+    编辑框结果->setAccessibleName(QString::fromUtf8("结果"));
 
     // Every click hands its button to the engine, then shows the displays it left.
     const auto bind = [this](QPushButton* button, auto press) {

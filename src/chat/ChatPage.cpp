@@ -26,6 +26,8 @@ ChatPage::ChatPage(Services& services, QWidget* parent)
     编辑框8 = placeControl(new QPlainTextEdit(this), "编辑框8", 2, 152, 432, 86);
     编辑框8->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     编辑框8->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    编辑框7->setAccessibleName(QString::fromUtf8("聊天记录"));
+    编辑框8->setAccessibleName(QString::fromUtf8("输入消息"));
     按钮9 = placeControl(new QPushButton(QString::fromUtf8("发送/Eng"), this), "按钮9", 356, 250,
                          75, 25);
     connect(按钮9, &QPushButton::clicked, this, &ChatPage::sendChatMessage);

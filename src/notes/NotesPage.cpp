@@ -62,6 +62,8 @@ NotesPage::NotesPage(Services& services, QWidget* parent) : QWidget(parent), ser
     // A cell is handed to the editor whole, however long, so leaving the editor never cuts it.
     编辑框6->setMaxLength(std::numeric_limits<int>::max());
     编辑框6->installEventFilter(this);
+    超级列表框1->setAccessibleName(QString::fromUtf8("笔记"));
+    编辑框6->setAccessibleName(QString::fromUtf8("编辑单元格"));
 
     buildMenu();
 }

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 // A time list whose item k reads k and stores k.
@@ -92,6 +94,14 @@ PowerPage::PowerPage(Services& services, QWidget* parent) : QWidget(parent), ser
     透明标签4 = unitLabel(this, "透明标签4", 350, 160, "秒");
     按钮3 = button(this, "按钮3", 150, 208, "定时关机");
     按钮4 = button(this, "按钮4", 280, 208, "定时重启");
+
+    // Each unit caption labels its list for a screen reader.
+    const std::pair<QLabel*, QComboBox*> captions[] = {
+        {透明标签5, 组合框时1}, {透明标签6, 组合框分1}, {透明标签7, 组合框秒1},
+        {透明标签2, 组合框时},  {透明标签3, 组合框分},  {透明标签4, 组合框秒}};
+    for (const auto& [caption, list] : captions) {
+        caption->setBuddy(list);
+    }
 
     时钟2 = new FormTimer("时钟2", 0, this);
     时钟3 = new FormTimer("时钟3", 0, this);

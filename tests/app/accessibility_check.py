@@ -79,6 +79,13 @@ def main():
         if expected not in names:
             failures.append(f"no button named {expected}")
 
+    named_others = {n.name for n in descendants(window)
+                    if n.getRoleName() in ("combo box", "text", "slider", "progress bar")}
+    for expected in ("文件类型：", "算式", "结果", "聊天记录",
+                     "输入消息", "窗口透明数值："):
+        if expected not in named_others:
+            failures.append(f"no control named {expected}")
+
     confirm = next((b for b in found if b.name == "确认"), None)
     page_button = next((b for b in found if b.name == "批量操作"), None)
     if confirm is None or page_button is None:
