@@ -26,8 +26,11 @@ def descendants(node, depth=0):
     yield node
     if depth > 20:
         return
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
+    try:
+        children = [node.getChildAtIndex(i) for i in range(node.childCount)]
+    except Exception:  # a node that went away while the tree was read
+        return
+    for child in children:
         if child is not None:
             yield from descendants(child, depth + 1)
 
@@ -69,22 +72,26 @@ def main():
     if window is None:
         print("the main window did not appear")
         return 1
-    found = buttons(window)
-    names = [b.name for b in found]
-    unnamed = [b for b in found if not b.name.strip()]
+    expected_buttons = ("定时关机", "批量操作", "备忘笔记", "简单计算", "聊天辅助", "其他设置",
+                        "最小化", "退出", "时钟", "询问后退出", "关机", "确认", "发送/Eng")
+    expected_others = ("文件类型：", "算式", "结果", "聊天记录", "输入消息", "窗口透明数值：")
+    # The tree fills in while the window opens: look again until it is complete or time is up.
+    deadline = time.time() + 20
+    while True:
+        found = buttons(window)
+        names = [b.name for b in found]
+        named_others = {n.name for n in descendants(window)
+                        if n.getRoleName() in ("combo box", "text", "slider", "progress bar")}
+        missing = [e for e in expected_buttons if e not in names]
+        missing += [e for e in expected_others if e not in named_others]
+        unnamed = [b for b in found if not b.name.strip()]
+        if (not missing and not unnamed) or time.time() > deadline:
+            break
+        time.sleep(0.2)
     if unnamed:
         failures.append(f"{len(unnamed)} buttons without a name")
-    for expected in ("定时关机", "批量操作", "备忘笔记", "简单计算", "聊天辅助", "其他设置",
-                     "最小化", "退出", "时钟", "询问后退出", "关机", "确认", "发送/Eng"):
-        if expected not in names:
-            failures.append(f"no button named {expected}")
-
-    named_others = {n.name for n in descendants(window)
-                    if n.getRoleName() in ("combo box", "text", "slider", "progress bar")}
-    for expected in ("文件类型：", "算式", "结果", "聊天记录",
-                     "输入消息", "窗口透明数值："):
-        if expected not in named_others:
-            failures.append(f"no control named {expected}")
+    for name in missing:
+        failures.append(f"no control named {name}")
 
     confirm = next((b for b in found if b.name == "确认"), None)
     page_button = next((b for b in found if b.name == "批量操作"), None)
