@@ -11,16 +11,14 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
 export DISPLAY=$display HOME=$home QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-launcher=/usr/libexec/at-spi-bus-launcher
+# The session bus starts the accessibility bus and its registry on demand.
 dbus-run-session -- bash -c '
-    "$1" --launch-immediately >/dev/null 2>&1 &
-    bus=$!
-    "$2" >/dev/null 2>&1 &
+    "$1" >/dev/null 2>&1 &
     pid=$!
     status=0
-    /usr/bin/python3 "$3" || status=$?
-    kill "$pid" "$bus" 2>/dev/null || true
+    /usr/bin/python3 "$2" || status=$?
+    kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     exit "$status"
-' check "$launcher" "$program" "$here/accessibility_check.py" 2>&1 | grep -vE 'fd limit|Activating service|Successfully activated|SpiRegistry daemon'
+' check "$program" "$here/accessibility_check.py" 2>&1 | grep -vE 'fd limit|Activating service|Successfully activated|SpiRegistry daemon'
 exit "${PIPESTATUS[0]}"
