@@ -15,9 +15,9 @@
 
 namespace {
 
-const QString kLogind = QStringLiteral("org.freedesktop.login1");
-const QString kLogindPath = QStringLiteral("/org/freedesktop/login1");
-const QString kLogindManager = QStringLiteral("org.freedesktop.login1.Manager");
+const QString kFakeLogind = QStringLiteral("org.freedesktop.login1");
+const QString kFakeLogindPath = QStringLiteral("/org/freedesktop/login1");
+const QString kFakeLogindManager = QStringLiteral("org.freedesktop.login1.Manager");
 
 class FakeLogindOnPrivateBus : public ::testing::Test {
 protected:
@@ -25,7 +25,7 @@ protected:
         privateBus = std::make_unique<PrivateBus>();
         ASSERT_TRUE(privateBus->started()) << "dbus-daemon did not start";
         fakeLogind = std::make_unique<MockService>(*privateBus, QStringList{"--template", "logind"},
-                                                   kLogind, kLogindPath);
+                                                   kFakeLogind, kFakeLogindPath);
         ASSERT_TRUE(fakeLogind->started()) << fakeLogind->errors().toStdString();
         connectionName = "power-test-" + QUuid::createUuid().toString(QUuid::Id128);
         bus = privateBus->connect(connectionName);
@@ -67,10 +67,10 @@ struct RequestCase {
     QVariant argument;
 };
 
-class LogindRequestTest : public FakeLogindOnPrivateBus,
-                          public ::testing::WithParamInterface<RequestCase> {};
+class FakeLogindRequestTest : public FakeLogindOnPrivateBus,
+                              public ::testing::WithParamInterface<RequestCase> {};
 
-TEST_P(LogindRequestTest, ArrivesAsTheRightCallAndIsAccepted) {
+TEST_P(FakeLogindRequestTest, ArrivesAsTheRightCallAndIsAccepted) {
     EXPECT_TRUE(service()->performPowerAction(GetParam().mode));
     const QList<QVariantList> calls = fakeLogind->callsOf(GetParam().method);
     ASSERT_EQ(calls.size(), 1);
@@ -84,7 +84,7 @@ TEST_P(LogindRequestTest, ArrivesAsTheRightCallAndIsAccepted) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Power, LogindRequestTest,
+    Power, FakeLogindRequestTest,
     ::testing::Values(
         // interactive = true: the system's policy may ask for a password; never forced.
         RequestCase{"shutdown_powers_off_interactively", PowerMode::ShutDown, "PowerOff", true},
@@ -96,9 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FakeLogindOnPrivateBus, RefusalIsFalse) {
     const QString refuse = "raise dbus.exceptions.DBusException('refused', "
                            "name='org.freedesktop.DBus.Error.AccessDenied')";
-    ASSERT_TRUE(fakeLogind->addMethod(kLogindManager, "PowerOff", "b", refuse));
-    ASSERT_TRUE(fakeLogind->addMethod(kLogindManager, "Reboot", "b", refuse));
-    ASSERT_TRUE(fakeLogind->addMethod(kLogindManager, "TerminateSession", "s", refuse));
+    ASSERT_TRUE(fakeLogind->addMethod(kFakeLogindManager, "PowerOff", "b", refuse));
+    ASSERT_TRUE(fakeLogind->addMethod(kFakeLogindManager, "Reboot", "b", refuse));
+    ASSERT_TRUE(fakeLogind->addMethod(kFakeLogindManager, "TerminateSession", "s", refuse));
     auto power = service();
     EXPECT_FALSE(power->performPowerAction(PowerMode::ShutDown));
     EXPECT_FALSE(power->performPowerAction(PowerMode::Restart));
@@ -133,7 +133,7 @@ TEST_F(FakeLogindOnPrivateBus, MissingServiceIsFalseAtOnce) {
 }
 
 TEST_F(FakeLogindOnPrivateBus, UnansweredRequestGivesUpAfterItsTimeoutWhileEventsRun) {
-    ASSERT_TRUE(fakeLogind->addMethod(kLogindManager, "PowerOff", "b", "time.sleep(4)"));
+    ASSERT_TRUE(fakeLogind->addMethod(kFakeLogindManager, "PowerOff", "b", "time.sleep(4)"));
     auto power = service(400);
     int ticks = 0;
     bool secondRequest = true;
