@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -239,12 +240,35 @@ TEST_F(FailedSave, FileInPlaceOfTheFolderIsReportedAndLeftAlone) {
 }
 
 TEST_F(FailedSave, ReadOnlyFolderKeepsTheEarlierFile) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the superuser writes into read-only folders";
-    }
     const QString documents = folder.path() + "/Documents";
-    QFile::setPermissions(documents, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    expectFailureBox(save(path()));
+    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                             QFileDevice::ExeOther);
+    QFile::setPermissions(documents, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                         QFileDevice::ReadOther | QFileDevice::ExeOther);
+    if (geteuid() != 0) {
+        expectFailureBox(save(path()));
+    } else {
+        // The superuser writes into read-only folders, so the save runs as an ordinary user
+        // in a child process, which answers with its exit code.
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            if (setgid(65534) != 0 || setuid(65534) != 0) {
+                _exit(2);
+            }
+            FakeDialogs dialogs;
+            saveNotesAndReport(path(), {row("1", "新的", "内容", "")}, dialogs);
+            const bool failureShown =
+                dialogs.boxes().size() == 1 && dialogs.boxes().front().text == g("保存失败") &&
+                dialogs.boxes().front().style == (MessageStyle::Ok | MessageStyle::IconWarning);
+            _exit(failureShown ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no failure box, 2: could not become a user";
+    }
     QFile::setPermissions(documents,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(bytesOf(fileName()), earlier);
