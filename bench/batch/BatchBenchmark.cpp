@@ -17,8 +17,8 @@
 #include "common/ProgramState.h"
 #include "common/QtDialogs.h"
 #include "common/Services.h"
-#include "power/PowerService.h"
-#include "power/SoundPlayer.h"
+// Never asks the system to power off; plays nothing.
+#include "FakeServices.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -48,17 +48,6 @@ constexpr int kRepeats = 5;
 constexpr int kFiles = 20000;
 // Every word of a line to the file named after the line's first word.
 constexpr const char* kAwkSplit = "{for(i=1;i<=NF;i++) print $i > ($1 \".TXT\")}";
-
-class NoPower final : public PowerService {
-public:
-    bool performPowerAction(PowerMode) override { return false; }
-};
-
-class NoSound final : public SoundPlayer {
-public:
-    void playLooped(std::string_view) override {}
-    void stop() override {}
-};
 
 double secondsOf(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
@@ -300,8 +289,8 @@ private:
     ProgramState state_;
     QtDialogs dialogs_;
     SystemClock clock_;
-    NoPower power_;
-    NoSound sound_;
+    FakePowerService power_;
+    FakeSoundPlayer sound_;
     Services services_{state_, dialogs_, clock_, power_, sound_, {}, [] {}};
     BatchPage page_{services_, nullptr};
 };

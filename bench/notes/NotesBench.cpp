@@ -8,10 +8,10 @@
 #include "common/Dialogs.h"
 #include "common/ProgramState.h"
 #include "common/Services.h"
+// Never asks the system to power off; plays nothing.
+#include "FakeServices.h"
 #include "notes/NotesFile.h"
 #include "notes/NotesPage.h"
-#include "power/PowerService.h"
-#include "power/SoundPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -46,17 +46,6 @@ public:
     void pumpPendingMessages() override {}
 
     Text lastMessage;
-};
-
-class NoPower final : public PowerService {
-public:
-    bool performPowerAction(PowerMode) override { return false; }
-};
-
-class NoSound final : public SoundPlayer {
-public:
-    void playLooped(std::string_view) override {}
-    void stop() override {}
 };
 
 constexpr int kRuns = 5;
@@ -139,8 +128,8 @@ int main(int argc, char** argv) {
     ProgramState state;
     AnsweringDialogs dialogs;
     SystemClock clock;
-    NoPower power;
-    NoSound sound;
+    FakePowerService power;
+    FakeSoundPlayer sound;
     Services services{state, dialogs, clock, power, sound, {}, [] {}};
     services.paths.documentsDir = fromQt(documents.path());
     const Text path = notesFilePath(services.paths.documentsDir);
